@@ -84,6 +84,18 @@ bool FileStream::Exists(const std::string& path) {
 
 bool FileStream::Delete(const std::string& path) { return DeleteFileW(Widen(path).c_str()) != 0; }
 
+bool FileStream::IsSameFile(const std::string& path) const {
+  HANDLE other = CreateFileW(Widen(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (other == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION a{}, b{};
+  bool same = GetFileInformationByHandle(static_cast<HANDLE>(FHandle), &a) && GetFileInformationByHandle(other, &b) &&
+              a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+              a.nFileIndexLow == b.nFileIndexLow;
+  CloseHandle(other);
+  return same;
+}
+
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -133,6 +145,12 @@ bool FileStream::Exists(const std::string& path) {
 }
 
 bool FileStream::Delete(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+bool FileStream::IsSameFile(const std::string& path) const {
+  struct stat mine {}, other {};
+  return fstat(fileno(static_cast<std::FILE*>(FHandle)), &mine) == 0 && stat(path.c_str(), &other) == 0 &&
+         mine.st_dev == other.st_dev && mine.st_ino == other.st_ino;
+}
 #endif
 
 void FileStream::ReadExact(void* buffer, size_t count) {

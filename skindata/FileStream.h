@@ -22,6 +22,8 @@ public:
   int64_t Position() const { return FPosition; }
   int64_t Size();
   void Close();
+  // True when path names the file this stream has open (through any alias or link).
+  bool IsSameFile(const std::string& path) const;
 
   static bool Exists(const std::string& path);
   static bool Delete(const std::string& path);

@@ -6,6 +6,7 @@
 
 #include "BmpDecoder.h"
 #include "FileStream.h"
+#include "ScopedFile.h"
 #include "Sk2Format.h"
 #include "SkinArchive.h"
 #include "SkinError.h"
@@ -13,25 +14,7 @@
 
 using sk2::ReadU32;
 
-std::string AsciiUpper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
 namespace {
-// Removes the extracted resource file whichever way loading ends.
-class TempFileGuard {
-public:
-  explicit TempFileGuard(std::string path) : FPath(std::move(path)) {}
-  ~TempFileGuard() { FileStream::Delete(FPath); }
-  TempFileGuard(const TempFileGuard&) = delete;
-  TempFileGuard& operator=(const TempFileGuard&) = delete;
-
-private:
-  std::string FPath;
-};
-
 [[noreturn]] void FailRead() { throw ESkinError(kMsgFailedToRead); }
 
 bool ParseDecimal(const std::string& text, int32_t& value) {
@@ -46,7 +29,7 @@ bool ParseDecimal(const std::string& text, int32_t& value) {
 
 Tsk2SkinFileReader::Tsk2SkinFileReader(const std::string& ArchiveFileName, const std::string& Password) {
   const std::string temp = NewTempFileName();
-  TempFileGuard guard(temp);
+  ScopedFile guard(temp);  // the extracted resource file goes whichever way loading ends
   switch (ExtractSkinEntry(ArchiveFileName, sk2::kEntryName, temp, Password)) {
     case kExtractOk:
       break;

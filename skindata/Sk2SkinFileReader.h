@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "AsciiText.h"
 #include "SkinImage.h"
 
 // One parsed SK2 resource file: every bitmap, integer, boolean and string of a skin archive,
@@ -51,6 +52,3 @@ private:
   std::vector<ValueEntry> FStrings;
   Index FBitmapIndex, FIntegerIndex, FBooleanIndex, FStringIndex;
 };
-
-// ASCII upper case (only 'a'-'z' change), as skin names are compared.
-std::string AsciiUpper(std::string text);

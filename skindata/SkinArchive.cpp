@@ -10,7 +10,7 @@
 #include "FileStream.h"
 #include "PkwareCipher.h"
 #include "Sk2Format.h"
-#include "Sk2SkinFileReader.h"
+#include "AsciiText.h"
 #include "SkinError.h"
 
 using sk2::ReadU16;
@@ -82,10 +82,12 @@ void InflateEntry(FileStream& archive, FileStream& output, PkwareCipher* cipher,
   std::vector<uint8_t> in(kInputBuffer), out(kOutputBuffer);
   const uint64_t limit = uint64_t(expectedSize) + 1;
   uint64_t written = 0;
+  bool outputFull = false;
   for (;;) {
     if (z.avail_in == 0) {
       size_t got = archive.Read(in.data(), in.size());
-      if (got == 0) return;
+      // At the end of the input, a full output buffer may still leave output inside the inflater.
+      if (got == 0 && !outputFull) return;
       if (cipher) cipher->Decipher(in.data(), got);
       z.next_in = in.data();
       z.avail_in = static_cast<uInt>(got);
@@ -94,13 +96,14 @@ void InflateEntry(FileStream& archive, FileStream& output, PkwareCipher* cipher,
     z.avail_out = static_cast<uInt>(out.size());
     int status = inflate(&z, Z_NO_FLUSH);
     size_t produced = out.size() - z.avail_out;
+    outputFull = z.avail_out == 0;
     size_t keep = static_cast<size_t>(std::min<uint64_t>(produced, limit - written));
     output.Write(out.data(), keep);
     written += keep;
     if (written >= limit) return;
     if (status == Z_STREAM_END) return;
     if (status != Z_OK && status != Z_BUF_ERROR) return;
-    if (status == Z_BUF_ERROR && z.avail_in != 0) return;  // no progress possible
+    if (status == Z_BUF_ERROR && (z.avail_in != 0 || !outputFull)) return;  // no progress possible
   }
 }
 }  // namespace
@@ -133,6 +136,8 @@ int ExtractSkinEntry(const std::string& ArchiveFileName, const std::string& Entr
     const int64_t endRecord = FindEndOfCentralDir(*archive);
     if (endRecord < 0) return result;
     if (!FindEntry(*archive, endRecord, EntryName, entry)) return result;
+    // Creating the output would empty the archive while it is being read.
+    if (archive->IsSameFile(OutputFileName)) return result;
 
     output = std::make_unique<FileStream>(OutputFileName, FileStream::Mode::Create);
     created = true;

@@ -136,6 +136,14 @@ TEST(ExtractSkinEntry, FailureBeforeExtractingLeavesAnExistingFileAlone) {
   EXPECT_EQ(FileStream::ReadAll(dir.File("out")), "keep me");
 }
 
+TEST(ExtractSkinEntry, OutputOntoTheArchiveItselfIsRefused) {
+  PrivateTempDir dir;
+  const std::string a = Archive();
+  FileStream::WriteAll(dir.File("a.mvx"), a);
+  EXPECT_EQ(ExtractSkinEntry(dir.File("a.mvx"), "SKINDATA.SK2", dir.File("a.mvx"), ""), kExtractUnreadable);
+  EXPECT_EQ(FileStream::ReadAll(dir.File("a.mvx")), a);
+}
+
 TEST(ExtractSkinEntry, InflationStopsAtTheDirectorySize) {
   // 64 MB of zeros deflate to a few tens of kilobytes; a directory claiming 10 bytes must not let
   // the output grow to the full size before the check.
