@@ -38,7 +38,7 @@ bool FindEntry(FileStream& archive, int64_t endRecord, const std::string& wanted
   archive.ReadExact(end, sizeof end);
   int64_t position = ReadU32(end + 16);
   const std::string wantedUpper = AsciiUpper(wanted);
-  std::vector<char> name;
+  std::string name;
   while (position < endRecord) {
     archive.Seek(position);
     uint8_t fixed[kCentralFixed];
@@ -46,8 +46,8 @@ bool FindEntry(FileStream& archive, int64_t endRecord, const std::string& wanted
     const uint16_t n = ReadU16(fixed + 28), e = ReadU16(fixed + 30), c = ReadU16(fixed + 32);
     name.resize(n);
     archive.ReadExact(name.data(), n);
-    size_t length = strnlen(name.data(), n);
-    if (length <= kMaxEntryName && AsciiUpper(std::string(name.data(), length)) == wantedUpper) {
+    name.resize(name.find('\0') == std::string::npos ? n : name.find('\0'));
+    if (name.size() <= kMaxEntryName && AsciiUpper(name) == wantedUpper) {
       found.Flags = ReadU16(fixed + 8);
       found.Time = ReadU16(fixed + 12);
       found.Crc = ReadU32(fixed + 16);
