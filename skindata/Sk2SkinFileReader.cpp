@@ -104,8 +104,13 @@ const Tsk2SkinFileReader::ValueEntry* Tsk2SkinFileReader::Find(const std::vector
 }
 
 SkinImage* Tsk2SkinFileReader::GetBitmap(const std::string& Name) const {
+  int index = IndexOfBitmap(Name);
+  return index < 0 ? nullptr : FBitmaps[size_t(index)].Bitmap.get();
+}
+
+int Tsk2SkinFileReader::IndexOfBitmap(const std::string& Name) const {
   auto it = FBitmapIndex.find(AsciiUpper(Name));
-  return it == FBitmapIndex.end() ? nullptr : FBitmaps[it->second].Bitmap.get();
+  return it == FBitmapIndex.end() ? -1 : static_cast<int>(it->second);
 }
 
 int32_t Tsk2SkinFileReader::GetInteger(const std::string& Name) const {

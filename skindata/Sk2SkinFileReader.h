@@ -25,6 +25,7 @@ public:
   Tsk2SkinFileReader(const std::string& ArchiveFileName, const std::string& Password);
 
   SkinImage* GetBitmap(const std::string& Name) const;  // none (null) if absent
+  int IndexOfBitmap(const std::string& Name) const;     // position in Bitmaps(), or -1
   int32_t GetInteger(const std::string& Name) const;    // -1 if absent or not a number
   bool GetBool(const std::string& Name) const;          // false if absent or not a number
   void SetTransparentColor(int32_t Color);

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "ToolCommands.h"
+#ifdef _WIN32
+#include "SkinSheet.h"
+#endif
 
 #ifdef _WIN32
 #include <windows.h>  // before shellapi.h, which needs its types
@@ -21,11 +24,18 @@ const char kUsage[] =
     "       skintool dump ARCHIVE [--password P]\n"
     "       skintool pack FOLDER ARCHIVE [--password P]\n"
     "       skintool unpack ARCHIVE FOLDER [--password P]\n"
+#ifdef _WIN32
+    "       skintool sheet ARCHIVE OUT.bmp [--password P]\n"
+#endif
     "\n"
     "extract  writes the archive's SKINDATA.SK2 to OUTFILE (exit 0, 1 unreadable, 2 wrong password)\n"
     "dump     lists the archive's bitmaps, integers, booleans and strings\n"
     "pack     builds ARCHIVE from FOLDER (skin.txt and BMP files)\n"
-    "unpack   writes every resource of ARCHIVE into FOLDER as skin.txt and BMP files\n";
+    "unpack   writes every resource of ARCHIVE into FOLDER as skin.txt and BMP files\n"
+#ifdef _WIN32
+    "sheet    draws every bitmap, derived piece and sample draw of the skin into one BMP picture\n"
+#endif
+    ;
 
 // The arguments as UTF-8, which is what the file code takes on every platform.
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
@@ -82,12 +92,19 @@ int main(int argc, char** argv) {
   }
 
   const size_t wanted = command == "dump" ? 1 : 2;
-  if (command != "extract" && command != "dump" && command != "pack" && command != "unpack")
+  bool known = command == "extract" || command == "dump" || command == "pack" || command == "unpack";
+#ifdef _WIN32
+  known = known || command == "sheet";
+#endif
+  if (!known)
     return UsageError("unknown command " + command);
   if (operands.size() != wanted) return UsageError(command + " takes " + std::to_string(wanted) + " file names");
 
   if (command == "extract") return RunExtract(operands[0], operands[1], password, std::cerr);
   if (command == "dump") return RunDump(operands[0], password, std::cout, std::cerr);
+#ifdef _WIN32
+  if (command == "sheet") return RunSheet(operands[0], operands[1], password, std::cerr);
+#endif
   if (command == "pack") return RunPack(operands[0], operands[1], password, std::cerr);
   return RunUnpack(operands[0], operands[1], password, std::cerr);
 }

@@ -1,0 +1,3 @@
+#include "TWindowCanvas.h"
+
+TWindowCanvas::TWindowCanvas(HWND window, TWindowArea area) : FDC(window, area) { SetHandle(FDC.Get()); }
