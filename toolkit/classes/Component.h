@@ -14,7 +14,7 @@ enum TComponentStateItem {
   csLoading,     // between the start of reading the form resource and Loaded
   csReading,     // while the form resource's values are applied
   csWriting,     // while the component is being written
-  csDestroying,  // from the start of the destructor on
+  csDestroying,  // from the start of the destructor on (see TComponent::Destroying)
   csDesigning,   // the component lives in a form designer
 };
 using TComponentState = TSet<TComponentStateItem>;
@@ -73,16 +73,21 @@ public:
 
 protected:
   virtual void Notification(TComponent* AComponent, TOperation Operation);
-  // Runs once the form resource is read completely; clears csLoading. Overrides call the inherited
-  // version first.
+  // Runs once the form resource is read completely (or, without a resource, when a
+  // TComponentLoadingScope finishes); clears csLoading. Overrides call the inherited version first.
   virtual void Loaded();
   // Raises EComponentError when NewName is taken by another of this owner's components.
   virtual void ValidateRename(const TComponent* AComponent, std::string_view CurName, std::string_view NewName) const;
+  // Sets csDestroying on this component and everything it owns. The base destructor does it too,
+  // but only after the derived parts are gone: a derived destructor calls it first thing, so that
+  // what it triggers (notifications, window teardown) sees the component on its way out. Calling it
+  // again does nothing.
+  void Destroying();
 
 private:
-  friend class TReader;               // calls Loaded
-  friend class TComponentStateScope;  // sets the loading and writing states
-  void Destroying();
+  friend class TReader;                 // calls Loaded
+  friend class TComponentStateScope;    // sets the loading and writing states
+  friend class TComponentLoadingScope;  // calls Loaded
   void SetStateFlag(TComponentStateItem Item, bool On);
   std::unique_ptr<TComponent> Extract(TComponent* AComponent);
   void DropFreeLink(TComponent* AComponent);

@@ -17,3 +17,16 @@ void TComponentStateScope::Collect(TComponent& Component) {
   for (int i = 0; i < Component.ComponentCount(); ++i) Collect(*Component.Components(i));
   FComponents.push_back(&Component);
 }
+
+TComponentLoadingScope::TComponentLoadingScope(TComponent& Root) : FState(Root, {csLoading}) {}
+
+void TComponentLoadingScope::Finish() {
+  if (FFinished) return;
+  FFinished = true;
+  for (TComponent* component : FState.Components()) component->Loaded();
+}
+
+void LoadedWithoutResource(TComponent& Root) {
+  TComponentLoadingScope loading(Root);
+  loading.Finish();
+}

@@ -23,6 +23,13 @@ public:
   virtual void SetStr(TObject& Instance, const std::string& Value) const = 0;
   virtual TObject* GetObj(const TObject& Instance) const = 0;
   virtual void SetObj(TObject& Instance, TObject* Value) const = 0;
+  // Object kinds: whether SetObj would take Value (null always fits). The class check of the
+  // property's type comes first; this one catches what a class cannot tell, such as a property
+  // holding an interface that not every component of the class implements.
+  virtual bool Accepts(const TObject* Value) const {
+    (void)Value;
+    return true;
+  }
 };
 
 // Raised by an accessor used against its kind; PropertyApi.h never lets that happen.

@@ -143,7 +143,7 @@ TObject* GetObjectProp(const TObject* Instance, std::string_view PropName) {
 void SetObjectProp(TObject* Instance, const TPropInfo& Prop, TObject* Value) {
   RequireKind(Prop, IsObjectKind(Prop.Kind()), "an object");
   RequireWritable(Prop);
-  if (Value && !Value->InheritsFrom(*Prop.PropType().ClassType()))
+  if (Value && (!Value->InheritsFrom(*Prop.PropType().ClassType()) || !Prop.Access().Accepts(Value)))
     throw EPropertyError(Describe(Prop) + " takes a " + Prop.PropType().Name() + ", not a " + Value->ClassName());
   Prop.Access().SetObj(const_cast<TObject&>(Require(Instance)), Value);
 }

@@ -20,11 +20,18 @@
 //     PUBLISHED(Font);                       // sub-objects are stored by their own properties
 //     PUBLISHED_READONLY(Lines);             // a getter without a setter
 //     PUBLISHED(Version).Stored(false);      // or .Stored(&TButton::IsVersionStored)
-//   }
+//     PUBLISHED(Menu, "TMainMenu");          // a reference under the name of a class this code
+//   }                                        // need not know (see below)
 // PUBLISHED(X) uses the getter X() and the setter SetX(v), so values set by name or read from a
 // form resource run the setter's code. Getters return the value (or a const reference to it);
 // supported values are integers, bool, enumerations, TSet<E>, std::string and pointers to toolkit
 // objects (components are references, other objects owned sub-objects).
+//
+// A reference may also be a pointer to an interface (a polymorphic class that is not a toolkit
+// object) which components implement; its type name is then required. Streaming stores the
+// component by name and gives the setter the component cast to the interface; a component that
+// does not implement it is refused. A type name on any object property names the class a
+// designer and the reader ask for, once such a class is registered (TTypeInfo::ClassType).
 //
 // VEXA_DEFINE_CLASS also registers the class by name (FindClass) and gives it a factory when it is
 // concrete and has a constructor of the form C(TComponent*), C(TCollection*) or C().
@@ -37,6 +44,7 @@
 #include <utility>
 
 #include "ClassInfo.h"
+#include "ClassesErrors.h"
 #include "Component.h"
 #include "PropInfo.h"
 #include "Set.h"
@@ -57,6 +65,12 @@ inline constexpr bool kIsOrdinal = std::is_integral_v<V> || std::is_enum_v<V> ||
 template <class V>
 inline constexpr bool kIsObject =
     std::is_pointer_v<V> && std::is_base_of_v<TObject, std::remove_cv_t<std::remove_pointer_t<V>>>;
+// A pointer to an interface that components implement: polymorphic, but no toolkit object.
+template <class V>
+inline constexpr bool kIsInterface =
+    std::is_pointer_v<V> && !kIsObject<V> && std::is_polymorphic_v<std::remove_cv_t<std::remove_pointer_t<V>>>;
+template <class V>
+inline constexpr bool kIsReference = kIsObject<V> || kIsInterface<V>;
 
 template <class V>
 const TTypeInfo& NaturalType() {
@@ -73,8 +87,12 @@ const TTypeInfo& NaturalType() {
   } else if constexpr (kIsObject<V>) {
     using T = std::remove_cv_t<std::remove_pointer_t<V>>;
     return ClassTypeInfo(&T::StaticClassInfo, std::is_base_of_v<TComponent, T> ? tkComponent : tkClass);
+  } else if constexpr (kIsInterface<V>) {
+    return ClassTypeInfo(&TComponent::StaticClassInfo, tkComponent);
   } else {
-    static_assert(kUnsupported<V>, "a published property holds an integer, bool, enumeration, TSet, std::string or toolkit object pointer");
+    static_assert(kUnsupported<V>,
+                  "a published property holds an integer, bool, enumeration, TSet, std::string, or a pointer to a "
+                  "toolkit object or to an interface components implement");
   }
 }
 
@@ -134,17 +152,27 @@ public:
     else ThrowPropertyKindMismatch();
   }
   TObject* GetObj(const TObject& Instance) const override {
-    if constexpr (kIsObject<V>) return const_cast<TObject*>(static_cast<const TObject*>(Get(Instance)));
-    else ThrowPropertyKindMismatch();
+    if constexpr (kIsObject<V>) {
+      return const_cast<TObject*>(static_cast<const TObject*>(Get(Instance)));
+    } else if constexpr (kIsInterface<V>) {
+      const auto* value = Get(Instance);
+      return value ? const_cast<TObject*>(dynamic_cast<const TObject*>(value)) : nullptr;
+    } else {
+      ThrowPropertyKindMismatch();
+    }
   }
   void SetObj(TObject& Instance, TObject* Value) const override {
-    if constexpr (kIsObject<V> && !kReadOnly) {
+    if constexpr (kIsReference<V> && !kReadOnly) {
       auto* typed = dynamic_cast<V>(Value);
       if (Value && !typed) ThrowPropertyKindMismatch();
       (static_cast<C&>(Instance).*FSet)(typed);
     } else {
       ThrowPropertyKindMismatch();
     }
+  }
+  bool Accepts(const TObject* Value) const override {
+    if constexpr (kIsReference<V>) return !Value || dynamic_cast<V>(const_cast<TObject*>(Value)) != nullptr;
+    else return false;
   }
 
 private:
@@ -211,6 +239,9 @@ private:
   template <class V, class Getter, class Setter>
   TPropBuilder<C, V> Add(std::string Name, Getter Get, Setter Set, const TTypeRef& Type) {
     using namespace publisher_detail;
+    if constexpr (kIsInterface<V>)
+      if (Type.Name().empty() && !Type.Info())
+        throw EClassesError(FTarget.ClassName() + "." + Name + " holds an interface: declare its type name");
     const TTypeInfo& type = ResolvePropertyType(NaturalType<V>(), Type, FTarget.ClassName() + "." + Name);
     const auto [low, high] = OrdRange<V>(type);
     auto access = std::make_unique<TMemberAccess<C, V, Getter, Setter>>(Get, Set);

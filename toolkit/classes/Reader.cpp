@@ -52,12 +52,14 @@ void TReader::ReadRootComponent() {
   FRootName = record.Name;
   ReadComponent(record, root, TPass::Check);
 
-  TComponentStateScope loading(root, {csLoading, csReading});
-  if (root.Name().empty() && !record.Name.empty() && !(root.Owner() && root.Owner()->FindComponent(record.Name)))
-    root.SetName(FRootName);
-  ReadComponent(record, root, TPass::Apply);
-  loading.Clear(csReading);
-  for (TComponent* component : loading.Components()) component->Loaded();
+  TComponentLoadingScope loading(root);
+  {
+    TComponentStateScope reading(root, {csReading});
+    if (root.Name().empty() && !record.Name.empty() && !(root.Owner() && root.Owner()->FindComponent(record.Name)))
+      root.SetName(FRootName);
+    ReadComponent(record, root, TPass::Apply);
+  }
+  loading.Finish();
 }
 
 void TReader::ReadComponent(const TComponentRecord& Record, TComponent& Component, TPass Pass) {
@@ -126,7 +128,7 @@ void TReader::ReadPublished(TObject* Instance, const TPropInfo& Prop, const std:
       if (Value.Type == vaIdent) {
         target = ResolveReference(Value.Text);
         if (!target) Fail(Where, "there is no component named " + std::string(Value.Text));
-        if (!target->InheritsFrom(*type.ClassType()))
+        if (!target->InheritsFrom(*type.ClassType()) || !Prop.Access().Accepts(target))
           Fail(Where, std::string(Value.Text) + " is a " + target->ClassName() + ", not a " + type.Name());
       }
       if (apply) Run(Where, [&] { Prop.Access().SetObj(*Instance, target); });

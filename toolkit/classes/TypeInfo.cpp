@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "ClassInfo.h"
 #include "ClassesErrors.h"
@@ -12,6 +13,8 @@ namespace {
 struct TTypeRegistry {
   std::map<std::string, std::unique_ptr<TTypeInfo>, std::less<>> Named;  // by lower-case name
   std::map<TTypeInfo::TClassGetter, std::unique_ptr<TTypeInfo>> Classes[2];  // component, class
+  // Declared class type names, by class, kind and lower-case name.
+  std::map<std::tuple<TTypeInfo::TClassGetter, TTypeKind, std::string>, std::unique_ptr<TTypeInfo>> NamedClasses;
 
   TTypeRegistry() {
     Add(std::make_unique<TTypeInfo>("Integer", tkInteger));
@@ -57,7 +60,7 @@ TTypeInfo::TTypeInfo(std::string Name, TTypeKind Kind, std::vector<std::string> 
     : FName(std::move(Name)), FKind(Kind), FEnumNames(std::move(EnumNames)), FElementType(ElementType),
       FClassGetter(ClassGetter) {}
 
-const std::string& TTypeInfo::Name() const { return FClassGetter ? FClassGetter().ClassName() : FName; }
+const std::string& TTypeInfo::Name() const { return FClassGetter && FName.empty() ? FClassGetter().ClassName() : FName; }
 
 bool TTypeInfo::IsOrdinal() const {
   return FKind == tkInteger || FKind == tkBoolean || FKind == tkEnumeration || FKind == tkSet || FKind == tkColor;
@@ -67,7 +70,14 @@ const std::vector<std::string>& TTypeInfo::EnumNames() const {
   return FElementType ? FElementType->EnumNames() : FEnumNames;
 }
 
-const TClassInfo* TTypeInfo::ClassType() const { return FClassGetter ? &FClassGetter() : nullptr; }
+const TClassInfo* TTypeInfo::ClassType() const {
+  if (!FClassGetter) return nullptr;
+  const TClassInfo& base = FClassGetter();
+  // Looked up at each use: the named class may be registered after this type was made, or never.
+  if (!FName.empty())
+    if (const TClassInfo* named = GetClass(FName); named && named->InheritsFrom(base)) return named;
+  return &base;
+}
 
 const TTypeInfo& IntegerTypeInfo() { return Registry().Get("Integer"); }
 const TTypeInfo& Int64TypeInfo() { return Registry().Get("Int64"); }
@@ -118,14 +128,23 @@ const TTypeInfo& ClassTypeInfo(TTypeInfo::TClassGetter Class, TTypeKind Kind) {
   return *slot;
 }
 
+const TTypeInfo& NamedClassTypeInfo(TTypeInfo::TClassGetter Class, TTypeKind Kind, std::string_view TypeName) {
+  if (Kind != tkComponent && Kind != tkClass) throw EClassesError("Only component and class types take a class type name");
+  if (!IsValidIdent(TypeName)) throw EClassesError("\"" + std::string(TypeName) + "\" is not a valid type name");
+  auto& slot = Registry().NamedClasses[{Class, Kind, LowerCase(TypeName)}];
+  if (!slot) slot = std::make_unique<TTypeInfo>(std::string(TypeName), Kind, std::vector<std::string>{}, nullptr, Class);
+  return *slot;
+}
+
 const TTypeInfo& ResolvePropertyType(const TTypeInfo& Natural, const TTypeRef& Declared, std::string_view Where) {
   const TTypeInfo* declared = Declared.Info();
   if (!declared && !Declared.Name().empty()) {
     if (Natural.ClassType() && SameText(Declared.Name(), Natural.Name())) return Natural;
     declared = LookupTypeInfo(Declared.Name());
     if (!declared) {
-      if (!IsValidIdent(Declared.Name()) || Natural.ClassType())
+      if (!IsValidIdent(Declared.Name()))
         throw EClassesError(std::string(Where) + " cannot be of type " + std::string(Declared.Name()));
+      if (Natural.BaseClass()) return NamedClassTypeInfo(Natural.BaseClass(), Natural.Kind(), Declared.Name());
       // A new name for the natural type, such as TCaption for a string.
       return Registry().Add(std::make_unique<TTypeInfo>(std::string(Declared.Name()), Natural.Kind(),
                                                         Natural.ElementType() ? std::vector<std::string>{} : Natural.EnumNames(),

@@ -31,13 +31,19 @@ public:
   TTypeInfo(const TTypeInfo&) = delete;
   TTypeInfo& operator=(const TTypeInfo&) = delete;
 
-  const std::string& Name() const;  // for class kinds, the class's name
+  // For class kinds, the type name the property declared ("TMainMenu"), or else the class's name.
+  const std::string& Name() const;
   TTypeKind Kind() const { return FKind; }
   bool IsOrdinal() const;
   // Enumeration: its values in order; Boolean: False, True; set: the values of its element type.
   const std::vector<std::string>& EnumNames() const;
   const TTypeInfo* ElementType() const { return FElementType; }  // sets only
-  const TClassInfo* ClassType() const;                             // component and class kinds only
+  // Component and class kinds only: the class a value must be of. A declared type name counts
+  // once a class of that name is registered and derives from the class the C++ type guarantees;
+  // until then (or when the program has no such class) the guaranteed class is used.
+  const TClassInfo* ClassType() const;
+  // Component and class kinds only: the class the C++ type of the property guarantees.
+  TClassGetter BaseClass() const { return FClassGetter; }
 
 private:
   std::string FName;
@@ -75,9 +81,14 @@ const TTypeInfo& RegisterEnumType(std::string_view Name, std::string_view Names)
 const TTypeInfo& RegisterSetType(std::string_view Name, const TTypeInfo& Element);
 // The type of properties that hold a Class object: tkComponent or tkClass.
 const TTypeInfo& ClassTypeInfo(TTypeInfo::TClassGetter Class, TTypeKind Kind);
+// The same under a declared type name: a property whose getter returns a TComponent* (or an
+// interface a component implements) declared as "TMainMenu" holds a TMainMenu as far as streaming
+// and designers see, without the declaring code having to know that class.
+const TTypeInfo& NamedClassTypeInfo(TTypeInfo::TClassGetter Class, TTypeKind Kind, std::string_view TypeName);
 
 // The type of a property whose C++ type gives Natural and whose declaration names Declared: an
-// unknown name becomes an alias of Natural; a known one must fit (an integer may be a TColor).
+// unknown name becomes an alias of Natural (for class kinds, a NamedClassTypeInfo); a known one
+// must fit (an integer may be a TColor).
 // Where names the property in the error raised otherwise.
 const TTypeInfo& ResolvePropertyType(const TTypeInfo& Natural, const TTypeRef& Declared, std::string_view Where);
 

@@ -24,14 +24,14 @@ VEXA_DEFINE_CLASS(TControl) {
 TControl::TControl(TComponent* AOwner)
     : TComponent(AOwner), FConstraints(std::make_unique<TSizeConstraints>()), FFont(std::make_unique<TControlFont>()) {
   FConstraints->SetOnChange([this](TObject*) { SetBounds(FLeft, FTop, FWidth, FHeight); });
-  FFont->SetOnChange([this] {
+  FFont->SetOnChange([this](TObject*) {
     if (!FFollowingParentFont) FParentFont = false;
-    if (!FDestroying) FontChanged();
+    if (!Destroying()) FontChanged();
   });
 }
 
 TControl::~TControl() {
-  FDestroying = true;
+  MarkDestroying();
   if (FParent) FParent->RemoveControl(this);
 }
 
@@ -145,13 +145,13 @@ void TControl::ParentColorChanged() {
 }
 
 void TControl::ColorChanged() {
-  if (FDestroying) return;
+  if (Destroying()) return;
   Perform(CM_COLORCHANGED);
   Invalidate();
 }
 
 void TControl::SetFont(TControlFont* Value) {
-  if (Value && Value != FFont.get()) FFont->Assign(static_cast<const TFont&>(*Value));
+  if (Value && Value != FFont.get()) FFont->Assign(*Value);
 }
 
 void TControl::SetParentFont(bool Value) {
@@ -167,7 +167,7 @@ void TControl::ParentFontChanged() {
 void TControl::SetParentFontFrom(const TControl& Source) {
   FFollowingParentFont = true;
   try {
-    FFont->Assign(static_cast<const TFont&>(*Source.FFont));
+    FFont->Assign(*Source.FFont);
   } catch (...) {
     FFollowingParentFont = false;
     throw;

@@ -153,9 +153,10 @@ protected:
   // Reacts to a change of Font; the windowed control also hands the new font to its window.
   virtual void FontChanged();
   virtual void ColorChanged();
-  // True while the control is being destroyed (set first thing by the toolkit's destructors).
-  bool Destroying() const { return FDestroying; }
-  void MarkDestroying() { FDestroying = true; }
+  // True while the control is being destroyed: csDestroying, which the toolkit's destructors set
+  // first thing (MarkDestroying), on the control and everything it owns.
+  bool Destroying() const { return ComponentState().Contains(csDestroying); }
+  void MarkDestroying() { TComponent::Destroying(); }
   // Remembers the present distances to the parent's edges, which Anchors keep on a parent resize.
   void UpdateAnchorRules();
   // The parent lays its children out again when this control's alignment needs it.
@@ -196,7 +197,6 @@ private:
   TCursor FCursor = crDefault;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks};
   bool FClicked = false;
-  bool FDestroying = false;
 
   TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave, FOnResize;
   TMouseEvent FOnMouseDown, FOnMouseUp;

@@ -42,6 +42,7 @@ private:
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner), FIcon(std::make_unique<TIcon>()) {
+  FIcon->SetOnChange([this](TObject*) { IconChanged(); });
   FVisible = false;
   FWidth = 320;
   FHeight = 240;
@@ -112,9 +113,9 @@ void TCustomForm::MenuChanged() {
 }
 
 void TCustomForm::SetIcon(TIcon* Value) {
+  // The icon's OnChange shows the new one.
   if (Value && !Value->Empty()) FIcon->AssignHandle(Value->Handle());
   else FIcon->Clear();
-  IconChanged();
 }
 
 void TCustomForm::IconChanged() {

@@ -33,18 +33,20 @@ public:
 
   // The main menu shown as the window's menu bar; none removes the bar. The window keeps its size,
   // so the client area shrinks or grows by the bar.
+  // Published with the type name TMainMenu and stored by the menu component's name.
   TMenuBarSource* Menu() const { return FMenu; }
   void SetMenu(TMenuBarSource* Value);
-  // Menu as streaming sees it: the menu component (it must implement TMenuBarSource), or null.
+  // Menu as a component: the menu component (it must implement TMenuBarSource), or null.
   TComponent* MenuComponent() const;
   void SetMenuComponent(TComponent* Value);
   // Shows the menu's present platform menu again (after the menu rebuilt it).
   void MenuChanged();
 
-  // The window's icon; an empty one shows the application's icon. SetIcon copies Value.
+  // The window's icon; an empty one shows the application's icon. SetIcon copies Value. Changes
+  // made to Icon() in place show at once too (through the icon's OnChange, which the form owns).
   TIcon* Icon() const { return FIcon.get(); }
   void SetIcon(TIcon* Value);
-  // Call after changing Icon() in place.
+  // Shows the icon again on the window.
   void IconChanged();
 
   TWindowState WindowState() const { return FWindowState; }

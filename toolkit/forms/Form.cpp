@@ -16,7 +16,7 @@ VEXA_DEFINE_CLASS(TForm) {
   PUBLISHED(Enabled).Default(true);
   PUBLISHED(Font).Stored(&TControl::IsFontStored);
   PUBLISHED(KeyPreview).Default(false);
-  published.Prop("Menu", &Self::MenuComponent, &Self::SetMenuComponent);
+  PUBLISHED(Menu, "TMainMenu");  // stored by name: the menu component, taken as a TMenuBarSource
   PUBLISHED(ParentFont).Default(false);
   PUBLISHED(Position).Default(poDesigned);
   PUBLISHED(ShowHint).Default(false);

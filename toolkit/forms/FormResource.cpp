@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "Component.h"
+#include "ComponentStateScope.h"
 #include "Reader.h"
-#include "StreamFormat.h"
 #include "TextEncoding.h"
 
 namespace {
@@ -30,17 +30,6 @@ std::optional<std::vector<uint8_t>> FromProgramResources(const std::string& Clas
   return std::vector<uint8_t>(bytes, bytes + SizeofResource(module, info));
 }
 
-// The resource of a root with no stored values: reading it only runs the loading protocol.
-std::vector<uint8_t> EmptyResource(const std::string& ClassName) {
-  std::vector<uint8_t> bytes(kFormSignature.begin(), kFormSignature.end());
-  bytes.push_back(static_cast<uint8_t>(ClassName.size()));
-  bytes.insert(bytes.end(), ClassName.begin(), ClassName.end());
-  bytes.push_back(0);  // unnamed
-  bytes.push_back(vaNull);  // no properties
-  bytes.push_back(vaNull);  // no children
-  return bytes;
-}
-
 }  // namespace
 
 TFormResourceLoader SetFormResourceLoader(TFormResourceLoader Loader) {
@@ -54,5 +43,6 @@ std::optional<std::vector<uint8_t>> FindFormResource(const std::string& ClassNam
 
 void InitInheritedComponent(TComponent& Root) {
   const std::optional<std::vector<uint8_t>> resource = FindFormResource(Root.ClassName());
-  ReadComponentResource(Root, resource ? *resource : EmptyResource(Root.ClassName()));
+  if (resource) ReadComponentResource(Root, *resource);
+  else LoadedWithoutResource(Root);
 }
