@@ -9,15 +9,6 @@
 #include "MenuProbe.h"
 #include "PopupMenu.h"
 
-namespace {
-TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption) {
-  auto* item = new TMenuItem(nullptr);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
-}  // namespace
-
 TEST(MainMenuOnAForm, FormShowsTheBarAndSendsItsOwnCommandsToIt) {
   auto form = std::make_unique<TForm>(nullptr);
   auto* bar = new TMainMenu(form.get());  // owned by the form, freed here first

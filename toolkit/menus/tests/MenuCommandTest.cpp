@@ -14,17 +14,6 @@
 #include "MenuProbe.h"
 #include "PopupMenu.h"
 
-namespace {
-
-TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption) {
-  auto* item = new TMenuItem(nullptr);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
-
-}  // namespace
-
 TEST(MenuCommands, IdsAreUniqueAcrossMenusAndMapBackToTheirItems) {
   TMainMenu bar(nullptr);
   TPopupMenu popup(nullptr);

@@ -1,5 +1,7 @@
 #include "MenuProbe.h"
 
+#include "MenuItem.h"
+
 NativeEntry ReadEntry(HMENU Menu, int Position) {
   NativeEntry entry;
   wchar_t text[256] = {};
@@ -45,4 +47,11 @@ HWND FindOpenMenuWindow() {
       },
       reinterpret_cast<LPARAM>(&found));
   return found;
+}
+
+TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption) {
+  auto* item = new TMenuItem(nullptr);
+  item->SetCaption(Caption);
+  Parent->Add(item);
+  return item;
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+class TMenuItem;
+
 // What the system's menu says about the entry at Position of Menu.
 struct NativeEntry {
   bool Exists = false;
@@ -19,3 +21,6 @@ NativeEntry ReadEntry(HMENU Menu, int Position);
 std::wstring EntryTexts(HMENU Menu);
 // The visible popup-menu window ("#32768") of this thread, or null.
 HWND FindOpenMenuWindow();
+
+// A new item with that caption, added at the end of Parent (which owns it).
+TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption);

@@ -13,17 +13,6 @@
 #include "TBitmap.h"
 #include "TImageList.h"
 
-namespace {
-
-TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption) {
-  auto* item = new TMenuItem(nullptr);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
-
-}  // namespace
-
 TEST(MenuTree, BuildsTheNativeMenuOfVisibleItems) {
   TPopupMenu menu(nullptr);
   TMenuItem* open = AddItem(menu.Items(), "&Open");

@@ -12,12 +12,6 @@
 
 namespace {
 
-TMenuItem* AddItem(TMenuItem* Parent, const std::string& Caption) {
-  auto* item = new TMenuItem(nullptr);
-  item->SetCaption(Caption);
-  Parent->Add(item);
-  return item;
-}
 
 // A popup menu with two items whose events and clicks are written to Log.
 struct LoggedPopup {
