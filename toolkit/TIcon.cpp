@@ -3,30 +3,42 @@
 #include <utility>
 
 #include "GdiObject.h"
+#include "Publisher.h"
 #include "TCanvas.h"
 
-TIcon::~TIcon() { Clear(); }
+VEXA_DEFINE_CLASS(TIcon) {}
 
-void TIcon::Clear() {
+TIcon::~TIcon() { Release(); }
+
+void TIcon::Release() {
   if (FHandle) DestroyIcon(FHandle);
   FHandle = nullptr;
   FWidth = FHeight = 0;
 }
 
+void TIcon::Clear() {
+  if (!FHandle) return;
+  Release();
+  Changed();
+}
+
 void TIcon::Set(HICON icon) {
-  Clear();
+  if (icon == FHandle) return;  // already ours (or still empty): destroying it would leave it dangling
+  Release();
   FHandle = icon;
-  if (!icon) return;
-  ICONINFO info{};
-  if (GetIconInfo(icon, &info)) {
-    // GetIconInfo hands out copies of the icon's bitmaps; they are ours to delete.
-    GdiObject<HBITMAP> mask(info.hbmMask), color(info.hbmColor);
-    BITMAP bm{};
-    if (GetObjectW(info.hbmMask, sizeof(bm), &bm)) {
-      FWidth = bm.bmWidth;
-      FHeight = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;  // monochrome icons stack AND and XOR
+  if (icon) {
+    ICONINFO info{};
+    if (GetIconInfo(icon, &info)) {
+      // GetIconInfo hands out copies of the icon's bitmaps; they are ours to delete.
+      GdiObject<HBITMAP> mask(info.hbmMask), color(info.hbmColor);
+      BITMAP bm{};
+      if (GetObjectW(info.hbmMask, sizeof(bm), &bm)) {
+        FWidth = bm.bmWidth;
+        FHeight = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;  // monochrome icons stack AND and XOR
+      }
     }
   }
+  Changed();
 }
 
 bool TIcon::LoadFromResourceName(HINSTANCE module, const wchar_t* name, int width, int height) {
@@ -54,11 +66,26 @@ bool TIcon::AssignHandle(HICON icon) {
 void TIcon::TakeHandle(HICON icon) { Set(icon); }
 
 HICON TIcon::ReleaseHandle() {
+  if (!FHandle) return nullptr;
   FWidth = FHeight = 0;
-  return std::exchange(FHandle, nullptr);
+  HICON released = std::exchange(FHandle, nullptr);
+  Changed();
+  return released;
+}
+
+void TIcon::Assign(const TPersistent* Source) {
+  const auto* icon = dynamic_cast<const TIcon*>(Source);
+  if (!icon) return TPersistent::Assign(Source);
+  if (icon == this) return;
+  if (icon->Empty()) Clear();
+  else AssignHandle(icon->Handle());
 }
 
 void TIcon::Draw(TCanvas& canvas, int x, int y, int width, int height) const {
   if (!FHandle || !canvas.Handle()) return;
   DrawIconEx(canvas.Handle(), x, y, FHandle, width, height, 0, nullptr, DI_NORMAL);
+}
+
+void TIcon::Changed() {
+  if (FOnChange) FOnChange(this);
 }

@@ -60,3 +60,51 @@ TEST(TIcon, MissingResourcesLeaveTheIconEmpty) {
   EXPECT_FALSE(icon.LoadFromResourceId(GetModuleHandleW(nullptr), 4242, 16, 16));
   EXPECT_TRUE(icon.Empty());
 }
+
+TEST(TIcon, OnChangeRunsOnceForEachCallThatChangesTheIcon) {
+  struct Case {
+    const char* What;
+    bool StartFilled;
+    void (*Act)(TIcon&);
+    int Changes;
+    bool EndsEmpty;
+  } cases[] = {
+      {"missing resource", true, [](TIcon& i) { i.LoadFromResourceName(GetModuleHandleW(nullptr), L"NO_SUCH_ICON"); }, 0, false},
+      {"TakeHandle", false, [](TIcon& i) { i.TakeHandle(MakeHalfIcon()); }, 1, false},
+      {"TakeHandle of its own", true, [](TIcon& i) { i.TakeHandle(i.Handle()); }, 0, false},
+      {"AssignHandle", true, [](TIcon& i) { i.AssignHandle(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION))); }, 1, false},
+      {"ReleaseHandle", true, [](TIcon& i) { DestroyIcon(i.ReleaseHandle()); }, 1, true},
+      {"ReleaseHandle of nothing", false, [](TIcon& i) { i.ReleaseHandle(); }, 0, true},
+      {"Clear", true, [](TIcon& i) { i.Clear(); }, 1, true},
+      {"Clear of nothing", false, [](TIcon& i) { i.Clear(); }, 0, true},
+      {"Assign", false, [](TIcon& i) {
+         TIcon other;
+         other.TakeHandle(MakeHalfIcon());
+         i.Assign(&other);
+       }, 1, false},
+      {"Assign of an empty one", true, [](TIcon& i) {
+         TIcon other;
+         i.Assign(&other);
+       }, 1, true},
+  };
+  for (const Case& c : cases) {
+    TIcon icon;
+    if (c.StartFilled) icon.TakeHandle(MakeHalfIcon());
+    int changes = 0;
+    icon.SetOnChange([&](TObject* Sender) {
+      ++changes;
+      EXPECT_EQ(Sender, &icon) << c.What;
+    });
+    c.Act(icon);
+    EXPECT_EQ(changes, c.Changes) << c.What;
+    EXPECT_EQ(icon.Empty(), c.EndsEmpty) << c.What;
+  }
+  // Its destruction is no change anyone hears of.
+  int changes = 0;
+  {
+    TIcon icon;
+    icon.TakeHandle(MakeHalfIcon());
+    icon.SetOnChange([&](TObject*) { ++changes; });
+  }
+  EXPECT_EQ(changes, 0);
+}

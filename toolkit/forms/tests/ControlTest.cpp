@@ -177,3 +177,37 @@ TEST(ControlWindow, ClientAndScreenCoordinatesAgreeForWindowedAndGraphicControls
   EXPECT_EQ(GetParentForm(form->Shape1), form.get());
   EXPECT_EQ(GetParentForm(nullptr), nullptr);
 }
+
+TEST(FormWindow, AnIconChangedInPlaceShowsAtOnce) {
+  auto form = NewForm();
+  HWND window = form->Handle();
+  auto shown = [&] { return reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0)); };
+  EXPECT_EQ(shown(), Application->Icon()->Handle());
+  form->Icon()->AssignHandle(LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION)));
+  ASSERT_FALSE(form->Icon()->Empty());
+  EXPECT_EQ(shown(), form->Icon()->Handle());
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), form->Icon()->Handle());
+  form->Icon()->Clear();
+  EXPECT_EQ(shown(), Application->Icon()->Handle()) << "empty again: the application's";
+}
+
+TEST(FormWindow, TheFormAndEverythingItOwnsAreDestroyingWhenOnDestroyRuns) {
+  auto* form = NewForm().release();
+  auto* button = new TTestButton(form);
+  button->SetParent(form->Box1);
+  form->Show();
+  std::vector<bool> seen;
+  int fontChanges = 0;
+  form->SetOnDestroy([&](TObject*) {
+    for (const TComponent* c : {static_cast<const TComponent*>(form), static_cast<const TComponent*>(form->Box1),
+                                static_cast<const TComponent*>(form->Shape1), static_cast<const TComponent*>(button)})
+      seen.push_back(c->ComponentState().Contains(csDestroying));
+    // A change now reaches no window that is about to go.
+    TMessageRecorder recorder(*button);
+    button->Font()->SetHeight(-30);
+    fontChanges = recorder.Count(WM_SETFONT);
+  });
+  delete form;
+  EXPECT_EQ(seen, (std::vector<bool>{true, true, true, true}));
+  EXPECT_EQ(fontChanges, 0);
+}

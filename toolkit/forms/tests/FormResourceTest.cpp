@@ -51,9 +51,26 @@ std::vector<uint8_t> SecondFormResource() {
   return WriteComponentResource(source);
 }
 
+// A form whose constructor makes a main menu and a control that is no menu.
+class TMenuForm : public TForm {
+  VEXA_CLASS(TMenuForm, TForm)
+
+public:
+  explicit TMenuForm(TComponent* AOwner) : TForm(AOwner) {
+    Menu1 = new TTestMenu(this, 3);
+    Menu1->SetName("MainMenu1");
+    Box1 = new TTestBox(this);
+    Box1->SetName("Box1");
+    Box1->SetParent(this);
+  }
+  TTestMenu* Menu1;
+  TTestBox* Box1;
+};
+
 }  // namespace
 
 VEXA_DEFINE_CLASS(TRcForm) {}
+VEXA_DEFINE_CLASS(TMenuForm) {}
 
 TEST(FormResource, ReadsBackTheStoredValuesOfAFormAndItsControls) {
   TExceptionLog errors;
@@ -235,4 +252,73 @@ TEST(FormResource, TheFormClassPublishesWhatSkinnersAskFor) {
   EXPECT_EQ(form.ClientWidth(), 333);
   SetEnumProp(form.Box1, "Align", "alClient");
   EXPECT_EQ(form.Box1->BoundsRect(), form.ClientRect());
+}
+
+TEST(FormResource, AFormsFontRoundTripsAsASubObjectAndReachesTheWindowsThatFollowIt) {
+  std::vector<uint8_t> bytes;
+  {
+    TSecondTestForm source(nullptr);
+    source.Font()->SetName(L"Tahoma");
+    source.Font()->SetHeight(-19);
+    source.Font()->SetStyle(fsBold | fsUnderline);
+    source.Font()->SetColor(clMaroon);
+    source.Font()->SetCharset(ANSI_CHARSET);
+    bytes = WriteComponentResource(source);
+  }
+  const std::string stream(bytes.begin(), bytes.end());
+  for (const char* path : {"Font.Charset", "Font.Color", "Font.Height", "Font.Name", "Font.Style"})
+    EXPECT_NE(stream.find(path), std::string::npos) << path;
+  EXPECT_EQ(stream.find("Font.Size"), std::string::npos) << "Height holds it";
+
+  TResourceOverride resources;
+  resources.Set("TSecondTestForm", bytes);
+  std::unique_ptr<TSecondTestForm> form(CreateFormFromResource<TSecondTestForm>(nullptr));
+  EXPECT_EQ(form->Font()->Name(), L"Tahoma");
+  EXPECT_EQ(form->Font()->Height(), -19);
+  EXPECT_EQ(form->Font()->Style(), static_cast<TFontStyles>(fsBold | fsUnderline));
+  EXPECT_EQ(form->Font()->Color(), clMaroon);
+  EXPECT_EQ(form->Font()->Charset(), ANSI_CHARSET);
+  EXPECT_FALSE(form->ParentFont());
+  EXPECT_EQ(form->Box1->Font()->Color(), clMaroon) << "a child following its parent takes the colour too";
+
+  // A native control put on the form draws with that font.
+  auto* label = new TTestStatic(form.get());
+  label->SetParent(form.get());
+  LOGFONTW used{};
+  ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label->Handle(), WM_GETFONT, 0, 0)), sizeof(used), &used), 0);
+  EXPECT_EQ(used.lfHeight, -19);
+  EXPECT_EQ(used.lfWeight, FW_BOLD);
+  EXPECT_TRUE(used.lfUnderline);
+  EXPECT_FALSE(used.lfItalic);
+  EXPECT_EQ(std::wstring(used.lfFaceName), L"Tahoma");
+}
+
+TEST(FormResource, TheMenuIsATMainMenuReferenceStoredByNameAndShownAfterReading) {
+  TMenuForm probe(nullptr);
+  const TPropInfo* menu = GetPropInfo(&probe, "Menu");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->PropType().Name(), "TMainMenu");
+  EXPECT_EQ(menu->Kind(), tkComponent);
+
+  std::vector<uint8_t> bytes;
+  {
+    TMenuForm source(nullptr);
+    source.SetMenu(source.Menu1);
+    EXPECT_EQ(GetObjectProp(&source, "Menu"), source.Menu1) << "read by name, the menu is its component";
+    bytes = WriteComponentResource(source);
+  }
+  TResourceOverride resources;
+  resources.Set("TMenuForm", bytes);
+  std::unique_ptr<TMenuForm> form(CreateFormFromResource<TMenuForm>(nullptr));
+  EXPECT_EQ(form->Menu(), static_cast<TMenuBarSource*>(form->Menu1));
+  EXPECT_EQ(form->MenuComponent(), form->Menu1);
+  EXPECT_EQ(GetMenu(form->Handle()), form->Menu1->Handle());
+  EXPECT_EQ(GetMenuItemCount(GetMenu(form->Handle())), 3);
+  EXPECT_EQ(WriteComponentResource(*form), bytes);
+
+  // A component that is no menu bar is refused by name as by code, and the menu stays.
+  EXPECT_THROW(SetObjectProp(form.get(), "Menu", form->Box1), EPropertyError);
+  EXPECT_EQ(form->Menu(), static_cast<TMenuBarSource*>(form->Menu1));
+  SetObjectProp(form.get(), "Menu", nullptr);
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
 }
