@@ -16,7 +16,8 @@ mkdir -p "$state"
 state=$(cd "$state" && pwd)
 prefix=$state/prefix
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64
-export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+# winedbg off: a crashing program ends instead of waiting in the debugger.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe="
 export FONTCONFIG_FILE=$state/no-fonts.conf
 
 stop_all() {

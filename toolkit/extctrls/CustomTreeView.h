@@ -4,7 +4,7 @@
 
 #include "FormTypes.h"
 #include "NativeControl.h"
-#include "NativeImageList.h"
+#include "ImageListHandle.h"
 
 class TImageList;
 class TTreeNode;
@@ -86,7 +86,7 @@ private:
   std::unique_ptr<TTreeNodes> FItems;
   TTreeNode* FSelected = nullptr;
   TImageList* FImages = nullptr;
-  TNativeImageList FNativeImages;
+  TImageListHandle FNativeImages;
   bool FShowButtons = true;
   bool FShowLines = true;
   bool FShowRoot = true;

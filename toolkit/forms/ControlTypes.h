@@ -20,6 +20,22 @@ VEXA_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRight
 
 VEXA_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 
+// Horizontal placement of a caption (beside a check box, in a panel, a list column, a label).
+VEXA_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+
+// Caption alignment mirrored for a right-to-left reading order (taCenter stays).
+inline TAlignment MirroredAlignment(TAlignment Value) {
+  if (Value == taLeftJustify) return taRightJustify;
+  if (Value == taRightJustify) return taLeftJustify;
+  return Value;
+}
+
+// Where a button's glyph sits relative to its caption.
+VEXA_ENUM(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom)
+
+// Which scroll bars a control may show.
+VEXA_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
 VEXA_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
 VEXA_SET(TShiftState, TShiftStateItem)
 

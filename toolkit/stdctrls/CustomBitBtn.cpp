@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ButtonGlyphLayout.h"
+#include "ButtonLayout.h"
 #include "ControlMessages.h"
 #include "CustomForm.h"
 #include "Publisher.h"
@@ -187,7 +187,7 @@ void TCustomBitBtn::DrawItem(const DRAWITEMSTRUCT& Item) {
   }
   TSize glyphSize;
   if (!FGlyph->Empty()) glyphSize = TSize{FGlyph->Width() / std::max(FNumGlyphs, 1), FGlyph->Height()};
-  TButtonGlyphLayout layout = CalcButtonLayout(client, glyphSize, textSize, FLayout, FMargin, FSpacing, rightToLeft);
+  TButtonContentPlace layout = PlaceButtonContent(client, glyphSize, textSize, FLayout, FMargin, FSpacing, rightToLeft);
   if (pressed) {
     layout.GlyphPos = TPoint{layout.GlyphPos.X + 1, layout.GlyphPos.Y + 1};
     layout.TextRect = TRect{layout.TextRect.Left + 1, layout.TextRect.Top + 1, layout.TextRect.Right + 1,

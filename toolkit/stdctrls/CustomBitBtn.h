@@ -10,7 +10,7 @@
 // A push button with a picture: the window is an owner-drawn "BUTTON" whose face, glyph and caption
 // the toolkit paints. Glyph holds NumGlyphs frames side by side (the first for the normal look, the
 // second, when present, for a disabled button); the colour of its bottom-left pixel is left out.
-// Layout, Margin and Spacing place glyph and caption (see CalcButtonLayout). Kind gives a stock
+// Layout, Margin and Spacing place glyph and caption (see PlaceButtonContent). Kind gives a stock
 // button its glyph, caption, modal result and Default/Cancel role; bkClose closes the form.
 class TCustomBitBtn : public TCustomButton {
   VEXA_CLASS(TCustomBitBtn, TCustomButton)

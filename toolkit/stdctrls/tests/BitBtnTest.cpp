@@ -3,7 +3,7 @@
 #include <string>
 
 #include "BitBtn.h"
-#include "ButtonGlyphLayout.h"
+#include "ButtonLayout.h"
 #include "ControlTestSupport.h"
 #include "StockGlyphs.h"
 
@@ -159,7 +159,7 @@ TEST(BitBtn, CloseKindClosesItsForm) {
   EXPECT_EQ(dialog.ShowModal(), mrCancel);
 }
 
-TEST(ButtonGlyphLayout, PlacesGlyphAndCaption) {
+TEST(ButtonContentLayout, PlacesGlyphAndCaption) {
   const TRect client{0, 0, 100, 30};
   const TSize glyph{16, 16};
   const TSize text{40, 13};
@@ -180,7 +180,7 @@ TEST(ButtonGlyphLayout, PlacesGlyphAndCaption) {
       {blGlyphBottom, 0, 1, false, {42, 14}, {30, 0}},
   };
   for (const TCase& c : cases) {
-    const TButtonGlyphLayout r = CalcButtonLayout(client, glyph, text, c.Layout, c.Margin, c.Spacing, c.RightToLeft);
+    const TButtonContentPlace r = PlaceButtonContent(client, glyph, text, c.Layout, c.Margin, c.Spacing, c.RightToLeft);
     EXPECT_EQ(r.GlyphPos.X, c.Glyph.X) << c.Layout << " " << c.Margin << " " << c.Spacing;
     EXPECT_EQ(r.GlyphPos.Y, c.Glyph.Y) << c.Layout << " " << c.Margin << " " << c.Spacing;
     EXPECT_EQ(r.TextRect.Left, c.Text.X) << c.Layout << " " << c.Margin << " " << c.Spacing;
@@ -188,7 +188,7 @@ TEST(ButtonGlyphLayout, PlacesGlyphAndCaption) {
     EXPECT_EQ(r.TextRect.Width(), text.cx);
   }
   // Without a caption there is no spacing, and the client's corner offsets everything.
-  const TButtonGlyphLayout alone = CalcButtonLayout(TRect{1, 1, 61, 31}, glyph, TSize{}, blGlyphLeft, -1, 4);
+  const TButtonContentPlace alone = PlaceButtonContent(TRect{1, 1, 61, 31}, glyph, TSize{}, blGlyphLeft, -1, 4);
   EXPECT_EQ(alone.GlyphPos.X, 1 + (60 - 16 + 1) / 2);
   EXPECT_EQ(alone.GlyphPos.Y, 1 + (30 - 16 + 1) / 2);
 }

@@ -85,8 +85,17 @@ int Spawn(const std::vector<std::string>& args, const fs::path& out, const fs::p
   startup.hStdOutput = outFile.Get();
   startup.hStdError = errFile.Get();
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-    throw std::runtime_error("cannot start skintool");
+  // A heavily loaded machine can refuse a process start now and then; try a few times.
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+      error = 0;
+      break;
+    }
+    error = GetLastError();
+    Sleep(200);
+  }
+  if (error) throw std::runtime_error("cannot start skintool (error " + std::to_string(error) + ")");
   Handle thread(process.hThread), child(process.hProcess);
   WaitForSingleObject(child.Get(), INFINITE);
   DWORD code = 0;

@@ -1,5 +1,5 @@
 #pragma once
-#include "ExtCtrlsTypes.h"
+#include "ControlTypes.h"
 #include "TRect.h"
 
 // Where a button's glyph and caption go inside Client. Along the layout's axis (horizontal for
