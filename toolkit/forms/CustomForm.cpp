@@ -391,6 +391,11 @@ void TCustomForm::WndProc(TMessage& Message) {
         else if (Message.WParam == SIZE_RESTORED) FWindowState = wsNormal;
       }
       break;
+    case WM_DESTROY:
+      // The menu bar belongs to its menu component: taken off first, the platform does not
+      // destroy it with the window.
+      if (GetMenu(Handle())) ::SetMenu(Handle(), nullptr);
+      break;
     case WM_COMMAND:
       if (Message.LParam == 0 && HIWORD(Message.WParam) == 0 && FMenu && FMenu->DispatchCommand(LOWORD(Message.WParam))) {
         Message.Result = 0;

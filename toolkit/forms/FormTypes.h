@@ -33,6 +33,9 @@ inline constexpr TModalResult mrRetry = 4;
 inline constexpr TModalResult mrIgnore = 5;
 inline constexpr TModalResult mrYes = 6;
 inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;

@@ -254,8 +254,14 @@ void TWinControl::SetParent(TWinControl* Value) {
   if (Parent()) Parent()->RemoveControl(this);
   if (Value) Value->InsertControl(this);  // makes the window when the new parent has one
   if (hadHandle && !FHandle && !Value) {
-    CreateHandle();
-    RestoreShowing();
+    // A window that can stand alone (a form) is made again at once; a child control simply has no
+    // window until it gets a parent again.
+    TCreateParams params;
+    CreateParams(params);
+    if (!(params.Style & WS_CHILD)) {
+      CreateHandle();
+      RestoreShowing();
+    }
   }
   ForgetOuterProcedures();
   if (Parent()) {

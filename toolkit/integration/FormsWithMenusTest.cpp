@@ -157,4 +157,20 @@ TEST(FormsWithMenus, ASubclassedFormWindowSeesTheToolkitNotifications) {
   }
 }
 
+TEST(FormsWithMenus, TheMenuBarOutlivesTheWindowsThatShowIt) {
+  TMenuForm form(nullptr);
+  form.Show();
+  const HMENU bar = form.MainMenu1->Handle();
+  const HWND first = form.Handle();
+  form.SetBorderStyle(bsSingle);  // the window is made again
+  ASSERT_NE(form.Handle(), first);
+  EXPECT_TRUE(IsMenu(bar)) << "destroying the old window must not destroy the bar";
+  EXPECT_EQ(GetMenu(form.Handle()), bar);
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(form.OpenItem->Command(), 0), 0);
+  EXPECT_EQ(form.OpenClicks, 1);
+  // A window destroyed from outside does not take the bar with it either.
+  DestroyWindow(form.Handle());
+  EXPECT_TRUE(IsMenu(bar));
+}
+
 }  // namespace

@@ -21,7 +21,6 @@ struct TKindDefaults {
   TModalResult Result;
 };
 
-constexpr TModalResult kAllModalResult = 8;  // the platform's "all" answer, after mrNo
 
 TKindDefaults KindDefaults(TBitBtnKind Kind) {
   switch (Kind) {
@@ -34,7 +33,7 @@ TKindDefaults KindDefaults(TBitBtnKind Kind) {
     case bkAbort: return {"Abort", mrAbort};
     case bkRetry: return {"&Retry", mrRetry};
     case bkIgnore: return {"&Ignore", mrIgnore};
-    case bkAll: return {"&All", kAllModalResult};
+    case bkAll: return {"&All", mrAll};
     case bkCustom: break;
   }
   return {"", mrNone};

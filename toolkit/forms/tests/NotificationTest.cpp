@@ -194,3 +194,15 @@ TEST(Notifications, MouseEnterAndLeaveFollowThePointerOverWindowsAndGraphicContr
   EXPECT_EQ(shapeEvents, (std::vector<std::string>{"enter", "leave"}));
   EXPECT_EQ(boxRecorder.Count(CM_MOUSEENTER), 1);
 }
+
+TEST(Notifications, AChildTakenOffItsParentLosesItsWindowUntilItGetsAParentAgain) {
+  auto form = ShownForm();
+  auto* box = new TTestBox(form.get());
+  box->SetParent(form.get());
+  ASSERT_NE(box->Handle(), nullptr);
+  box->SetParent(nullptr);
+  EXPECT_FALSE(box->HandleAllocated());
+  box->SetParent(form.get());
+  EXPECT_TRUE(box->HandleAllocated());
+  EXPECT_EQ(GetParent(box->Handle()), form->Handle());
+}
