@@ -17,6 +17,19 @@ void TCustomGroupBox::CreateParams(TCreateParams& Params) const {
   Params.Style |= BS_GROUPBOX;
 }
 
+void TCustomGroupBox::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_ERASEBKGND) {
+    // The native group box paints only its frame and caption, and its parent clips it out, so
+    // the inside would stay unpainted: fill it with the group's colour.
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(reinterpret_cast<HDC>(Message.WParam), &client, ColorBrush());
+    Message.Result = 1;
+    return;
+  }
+  inherited::WndProc(Message);
+}
+
 int TCustomGroupBox::CaptionHeight() const {
   HDC dc = GetDC(nullptr);
   TEXTMETRICW metrics{};

@@ -11,6 +11,8 @@ class TCustomGroupBox : public TNativeControl {
 public:
   explicit TCustomGroupBox(TComponent* AOwner);
 
+  void WndProc(TMessage& Message) override;
+
 protected:
   void CreateParams(TCreateParams& Params) const override;
   void AlignControls(TRect& Rect) override;
