@@ -9,24 +9,6 @@
 #include "WinControl.h"
 #include "WindowAttachment.h"
 
-void PumpMessages(int Milliseconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(Milliseconds);
-  do {
-    Application->ProcessMessages();
-    if (Milliseconds > 0) Sleep(2);
-  } while (static_cast<int>(end - GetTickCount()) > 0);
-}
-
-bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(TimeoutMs);
-  while (!Condition()) {
-    if (static_cast<int>(end - GetTickCount()) <= 0) return false;
-    Application->ProcessMessages();
-    Sleep(2);
-  }
-  return true;
-}
-
 std::unique_ptr<TForm> MakeHostForm(int ClientWidth, int ClientHeight) {
   auto form = std::make_unique<TForm>(nullptr);
   form->SetBounds(40, 40, ClientWidth + 40, ClientHeight + 40);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Form.h"
+#include "FormsTestSupport.h"
 #include "TBitmap.h"
 #include "TColor.h"
 #include "TRect.h"
@@ -16,9 +17,7 @@
 class TControl;
 class TWinControl;
 
-// Runs the application's messages for about Milliseconds (at least one round).
-void PumpMessages(int Milliseconds = 0);
-bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs = 2000);
+// PumpMessages and PumpUntil come from the form layer's test support.
 
 // A plain form at (40, 40), ClientWidth x ClientHeight, shown and painted.
 std::unique_ptr<TForm> MakeHostForm(int ClientWidth = 400, int ClientHeight = 300);

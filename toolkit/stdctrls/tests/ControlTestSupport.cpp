@@ -15,24 +15,6 @@ std::unique_ptr<TForm> MakeHostForm(int Width, int Height) {
   return form;
 }
 
-void PumpMessages(int Milliseconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(Milliseconds);
-  do {
-    Application->ProcessMessages();
-    if (Milliseconds > 0) Sleep(2);
-  } while (static_cast<int>(end - GetTickCount()) > 0);
-}
-
-bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(TimeoutMs);
-  while (!Condition()) {
-    if (static_cast<int>(end - GetTickCount()) <= 0) return false;
-    Application->ProcessMessages();
-    Sleep(2);
-  }
-  return true;
-}
-
 namespace {
 std::map<TWinControl*, TSubclassProbe*>& Probes() {
   static std::map<TWinControl*, TSubclassProbe*> probes;
@@ -65,16 +47,6 @@ LRESULT CALLBACK TSubclassProbe::Procedure(HWND Window, UINT Msg, WPARAM WParam,
   return CallWindowProcW(self.FOld, Window, Msg, WParam, LParam);
 }
 
-COLORREF ClientPixel(HWND Window, int X, int Y) {
-  RECT frame;
-  GetWindowRect(Window, &frame);
-  POINT origin{0, 0};
-  ClientToScreen(Window, &origin);
-  HDC dc = GetWindowDC(Window);
-  const COLORREF color = GetPixel(dc, X + origin.x - frame.left, Y + origin.y - frame.top);
-  ReleaseDC(Window, dc);
-  return color;
-}
 
 std::vector<std::vector<COLORREF>> CaptureClient(HWND Window) {
   RECT client;

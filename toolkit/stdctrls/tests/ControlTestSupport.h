@@ -13,15 +13,13 @@
 
 #include "Form.h"
 #include "FormResource.h"
+#include "FormsTestSupport.h"
 #include "Message.h"
 
 // A shown form to put controls on; destroyed with the pointer.
 std::unique_ptr<TForm> MakeHostForm(int Width = 480, int Height = 360);
 
-// Runs the application's message handling for about Milliseconds (at least one round).
-void PumpMessages(int Milliseconds = 0);
-// Runs messages until Condition holds or TimeoutMs passed; returns Condition's last answer.
-bool PumpUntil(const std::function<bool()>& Condition, int TimeoutMs = 2000);
+// PumpMessages and PumpUntil come from the form layer's test support.
 
 // A window procedure installed over a control's window with SetWindowLongPtr(GWLP_WNDPROC), the
 // way a skinner subclasses a control. It records every message and passes it on. It finds itself
@@ -48,8 +46,6 @@ private:
   std::vector<TMessage> FLog;
 };
 
-// The colour of a pixel of a window's client area, read through the window's own DC.
-COLORREF ClientPixel(HWND Window, int X, int Y);
 // The window's client area as it is on the screen now, row by row (Pixels[y][x]).
 std::vector<std::vector<COLORREF>> CaptureClient(HWND Window);
 
