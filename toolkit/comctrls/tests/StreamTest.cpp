@@ -95,7 +95,7 @@ std::vector<uint8_t> StoredForm() {
 VEXA_DEFINE_CLASS(TComTestForm) {}
 
 TEST(ComCtrlsStreaming, AFormResourceGivesBackEveryControlsStoredValues) {
-  TResourceScope resources;
+  TResourceOverride resources;
   resources.Set("TComTestForm", StoredForm());
   std::unique_ptr<TComTestForm> form(CreateFormFromResource<TComTestForm>(nullptr));
   form->Show();

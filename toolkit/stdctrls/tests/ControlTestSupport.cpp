@@ -104,13 +104,3 @@ RECT RectInParent(HWND Child, HWND Parent) {
   return r;
 }
 
-TResourceScope::TResourceScope() : FResources(std::make_shared<std::map<std::string, std::vector<uint8_t>>>()) {
-  auto resources = FResources;
-  FPrevious = SetFormResourceLoader([resources](const std::string& ClassName) -> std::optional<std::vector<uint8_t>> {
-    auto it = resources->find(ClassName);
-    if (it == resources->end()) return std::nullopt;
-    return it->second;
-  });
-}
-
-TResourceScope::~TResourceScope() { SetFormResourceLoader(FPrevious); }

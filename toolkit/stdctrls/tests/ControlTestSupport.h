@@ -58,20 +58,6 @@ void PostKey(HWND Window, WORD Key);
 // Characters typed into the window (WM_CHAR each).
 void TypeText(HWND Window, const wchar_t* Text);
 
-// Serves form resources from memory, by class name, for one scope.
-class TResourceScope {
-public:
-  TResourceScope();
-  ~TResourceScope();
-  TResourceScope(const TResourceScope&) = delete;
-  TResourceScope& operator=(const TResourceScope&) = delete;
-  void Set(const std::string& ClassName, std::vector<uint8_t> Bytes) { (*FResources)[ClassName] = std::move(Bytes); }
-
-private:
-  TFormResourceLoader FPrevious;
-  std::shared_ptr<std::map<std::string, std::vector<uint8_t>>> FResources;
-};
-
 // The window's styles.
 DWORD WindowStyle(HWND Window);
 DWORD WindowExStyle(HWND Window);

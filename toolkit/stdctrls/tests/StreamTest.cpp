@@ -90,7 +90,7 @@ std::vector<uint8_t> StoredForm() {
 VEXA_DEFINE_CLASS(TStdTestForm) {}
 
 TEST(StdCtrlsStreaming, AFormResourceGivesBackEveryControlsStoredValues) {
-  TResourceScope resources;
+  TResourceOverride resources;
   resources.Set("TStdTestForm", StoredForm());
   std::unique_ptr<TStdTestForm> form(CreateFormFromResource<TStdTestForm>(nullptr));
   form->Show();
